@@ -65,12 +65,17 @@ foreach(dir sample tools/assets)
     add_subdirectory(${dir})
   endif()
 endforeach()
+# The resource scripts include the generated pictures; a new picture rebuilds them.
 if(TARGET assets)
   add_dependencies(Setup assets)
   target_include_directories(Setup PRIVATE ${ASSETS_DIR})
+  set_source_files_properties(${SETUP_RC} PROPERTIES OBJECT_DEPENDS
+    "${ASSETS_DIR}/setup_icon.ico;${ASSETS_DIR}/setup_frame.bmp;${ASSETS_DIR}/progress.avi")
   if(TARGET purgekit)
     add_dependencies(purgekit assets)
     target_include_directories(purgekit PRIVATE ${ASSETS_DIR})
+    set_source_files_properties(${PURGEKIT_RC} PROPERTIES OBJECT_DEPENDS
+      "${ASSETS_DIR}/purgekit_icon.ico;${ASSETS_DIR}/purgekit_side.bmp")
   endif()
 endif()
 file(GLOB TOOL_LISTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tools/*/CMakeLists.txt)
