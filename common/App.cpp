@@ -1,0 +1,4 @@
+// The process-wide application object.
+#include "common/App.h"
+
+CApp theApp;
