@@ -21,6 +21,7 @@ struct SetupConfig {
     char* uninstallKey;
 };
 
+// clang-format off
 // Keys of the [MSG] section of the language message file.
 enum MsgKey {
     MSG_1, MSG_2, MSG_4, MSG_7, MSG_8, MSG_10, MSG_11, MSG_12, MSG_13,
@@ -41,6 +42,7 @@ enum DlgKey {
     DLG_PFT, DLG_PF1, DLG_PF2, DLG_PF3, DLG_PF4, DLG_PF5,
     DLG_COUNT
 };
+// clang-format on
 
 // The wizard's language texts; each a heap block owned here, null while absent.
 struct MessageTable {
@@ -73,4 +75,6 @@ extern SetupState setupState;
 const char* Text(MsgKey key);
 const char* Text(DlgKey key);
 // A configuration text; the empty text when it is absent.
-inline const char* ConfigText(const char* text) { return text ? text : ""; }
+inline const char* ConfigText(const char* text) {
+    return text ? text : "";
+}
