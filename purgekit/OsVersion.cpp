@@ -1,0 +1,7 @@
+// Classifying the running Windows version.
+#include "purgekit/OsVersion.h"
+#include "purgekit/RemovalState.h"
+
+void ClassifyWindows() {
+    removalState.osClass = ClassifyVersion(GetVersion());
+}
