@@ -1,4 +1,8 @@
-// The progress window's entry point.
+// The progress window's entry point for the wizard frame.
 #include "setup/wizard/ProgressWindow.h"
+#include "setup/wizard/ProgressDialog.h"
 
-int RunProgressWindow(HWND) { return 0; }
+int RunProgressWindow(HWND owner) {
+    CProgressDialog dialog(owner);
+    return static_cast<int>(dialog.DoModal());
+}

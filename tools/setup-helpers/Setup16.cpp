@@ -1,6 +1,7 @@
 // Stand-in for the maker's "SETUP16.EXE" (outside the system): records its command line and, when
 // a test asks through SETUP_HELPER_REBOOTFLAGS, sets HKLM\SOFTWARE "RebootFlags" to that number
-// and creates the key HKLM\SOFTWARE\RebootFlags, as the real helper may.
+// and creates the key HKLM\SOFTWARE\RebootFlags, as the real helper may; SETUP_HELPER_DELAYMS
+// makes it take that long, as a helper that installs something does.
 #include "HelperRecord.h"
 
 namespace {
@@ -26,5 +27,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     long rebootFlags = 0;
     if (InstructionNumber("SETUP_HELPER_REBOOTFLAGS", rebootFlags))
         SetRebootFlags(rebootFlags);
+    long delay = 0;
+    if (InstructionNumber("SETUP_HELPER_DELAYMS", delay) && delay > 0)
+        Sleep(static_cast<DWORD>(delay));
     return 0;
 }
