@@ -39,6 +39,8 @@ class CDialog : public CWindow {
     CDialog* AsDialog() override { return this; }
 
     UINT TemplateId() const { return m_templateId; }
+    // Owner of the next modal run (null: theApp.MainWindow(), through its last active popup).
+    void SetOwner(HWND owner) { m_owner = owner; }
 
     // Runs the dialog modally: creates it over its owner, disables the owner (and the owner's
     // top-level window), shows it and runs the framework's loop until EndDialog; re-enables the

@@ -7,9 +7,9 @@ class CLinkLabel : public CStatic {
   public:
     // Notification code sent to the parent (WM_NOTIFY, wParam = control id) on a click when the
     // label notifies instead of opening its text.
-    static const UINT kClickNotification = 0x8200;
+    static constexpr UINT kClickNotification = 0x8200;
     // Timer id of blinking.
-    static const UINT_PTR kBlinkTimer = 1;
+    static constexpr UINT_PTR kBlinkTimer = 1;
 
     CLinkLabel();
     // Deletes the font, the default and the own background brush.
