@@ -116,8 +116,11 @@ HWND CDialog::ResolveOwner() const {
         owner = nullptr;
     while (owner != nullptr && (GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
         owner = GetParent(owner);
-    if (m_owner == nullptr && owner != nullptr)
-        owner = GetLastActivePopup(owner);
+    if (m_owner == nullptr && owner != nullptr) {
+        HWND popup = GetLastActivePopup(owner);
+        if (popup != nullptr && IsWindowVisible(popup) && IsWindowEnabled(popup))
+            owner = popup;
+    }
     return owner;
 }
 

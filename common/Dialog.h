@@ -31,7 +31,8 @@ class CDataExchange {
 class CDialog : public CWindow {
   public:
     // templateId: the dialog template in theApp.Instance(); owner: window that a modal run
-    // disables (null: theApp.MainWindow(), through its last active popup).
+    // disables (null: theApp.MainWindow(), or its last active popup when that one is visible and
+    // enabled; no owner when no main window is set).
     explicit CDialog(UINT templateId, HWND owner = nullptr);
     // Destroys a window that still exists (a modeless dialog nobody destroyed).
     ~CDialog() override;
@@ -39,7 +40,7 @@ class CDialog : public CWindow {
     CDialog* AsDialog() override { return this; }
 
     UINT TemplateId() const { return m_templateId; }
-    // Owner of the next modal run (null: theApp.MainWindow(), through its last active popup).
+    // Owner of the next modal run (null: as for the constructor).
     void SetOwner(HWND owner) { m_owner = owner; }
 
     // Runs the dialog modally: creates it over its owner, disables the owner (and the owner's

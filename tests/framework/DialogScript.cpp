@@ -67,3 +67,13 @@ int RunDialogProcess() {
     INT_PTR result = dialog.DoModal();
     return (int)result * 100 + (strcmp(dialog.m_path, "from driver") == 0 ? 1 : 0);
 }
+
+int MarkOpened(const char* path) {
+    std::string marker = std::string(path) + ".opened";
+    HANDLE file = CreateFileA(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return 1;
+    CloseHandle(file);
+    return 0;
+}

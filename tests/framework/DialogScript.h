@@ -19,3 +19,6 @@ std::string ModulePath();
 
 // Body of the child process that the cross-process driver test starts.
 int RunDialogProcess();
+
+// Body of the program registered for the hyperlink test's file type: writes path + ".opened".
+int MarkOpened(const char* path);

@@ -3,6 +3,8 @@
 #include "common/Dialog.h"
 #include "common/LinkLabel.h"
 #include "common/logic/LabelMetrics.h"
+#include "support/TestSupport.h"
+#include "DialogScript.h"
 #include "tools/uidriver/UiDriver.h"
 #include <gtest/gtest.h>
 #include <algorithm>
@@ -290,6 +292,31 @@ TEST_F(LinkLabel, ClickNotifiesTheParentWhenAskedTo) {
     EXPECT_EQ(CLinkLabel::kClickNotification, m_dialog.m_notifications[0].second);
     m_dialog.m_title.SetHyperlink(false);
     EXPECT_FALSE(GetWindowLongA(m_dialog.m_title.Handle(), GWL_STYLE) & SS_NOTIFY);
+}
+
+TEST_F(LinkLabel, ClickOpensTheTextThroughTheShell) {
+    const std::string type = ".fwlinktest";
+    const std::string progId = "FrameworkLinkTest";
+    CRegKeyGuard typeKey(HKEY_CLASSES_ROOT, type);
+    CRegKeyGuard progIdKey(HKEY_CLASSES_ROOT, progId);
+    std::string command = "\"" + ModulePath() + "\" --open-marker \"%1\"";
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueA(HKEY_CLASSES_ROOT, type.c_str(), REG_SZ, progId.c_str(),
+                                          (DWORD)progId.size()));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegSetValueA(HKEY_CLASSES_ROOT, (progId + "\\shell\\open\\command").c_str(), REG_SZ,
+                           command.c_str(), (DWORD)command.size()));
+    CTempFolder folder;
+    std::string target = folder.Write("page" + type, "link target");
+    m_dialog.m_title.SetCaption(target.c_str()).SetHyperlink(true);
+    ClickWithMouse(m_dialog.m_title.Handle(), 2, 2);
+    MSG msg;
+    bool opened = WaitUntil([&] {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        return GetFileAttributesA((target + ".opened").c_str()) != INVALID_FILE_ATTRIBUTES;
+    });
+    EXPECT_TRUE(opened);
+    EXPECT_TRUE(m_dialog.m_notifications.empty());
 }
 
 TEST_F(LinkLabel, HyperlinkCursorIsShownOverTheLabel) {
