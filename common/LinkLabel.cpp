@@ -180,8 +180,13 @@ CLinkLabel& CLinkLabel::BlinkText(bool on) {
 CLinkLabel& CLinkLabel::BlinkBackground(bool on) {
     if (m_blinkArmed)
         StopTimer(kBlinkTimer);
-    if (on)
+    if (on) {
         StartBlink(2);
+        return *this;
+    }
+    // The mode stays; the stopped blink must not leave the label in its off phase.
+    m_blinkPhase = 1;
+    Refresh();
     return *this;
 }
 

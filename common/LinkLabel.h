@@ -36,7 +36,7 @@ class CLinkLabel : public CStatic {
     // Text vanishes against the own background every other 500 ms.
     virtual CLinkLabel& BlinkText(bool on);
     // Own background (solid or gradient) alternates with the default background every 500 ms;
-    // off stops the timer and keeps the blink mode.
+    // off stops the timer and keeps the blink mode, drawing the label in its on phase.
     virtual CLinkLabel& BlinkBackground(bool on);
     // Receives clicks (notify style); a click opens the text through the shell, or with
     // notifyParent sends the parent kClickNotification instead.

@@ -239,8 +239,15 @@ TEST_F(LinkLabel, BlinkingTextVanishesInTheOffPhaseAndStopsWhenOff) {
     SendMessageA(label.Handle(), WM_TIMER, CLinkLabel::kBlinkTimer, 0);
     label.BlinkText(true);
     EXPECT_EQ(0, label.BlinkPhase());
+    EXPECT_TRUE(WaitUntil([&] {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        return label.BlinkPhase() == 1;
+    }));
     label.BlinkText(false);
     EXPECT_EQ(0, label.BlinkMode());
+    EXPECT_FALSE(KillTimer(label.Handle(), CLinkLabel::kBlinkTimer));
     EXPECT_TRUE(Contains(Capture(label, width, height), kRed));
 }
 
@@ -252,6 +259,18 @@ TEST_F(LinkLabel, BlinkingBackgroundAlternatesWithTheDefaultBackground) {
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), Capture(label, width, height)[0]);
     SendMessageA(label.Handle(), WM_TIMER, CLinkLabel::kBlinkTimer, 0);
     EXPECT_EQ(kGreen, Capture(label, width, height)[0]);
+    SendMessageA(label.Handle(), WM_TIMER, CLinkLabel::kBlinkTimer, 0);
+    label.BlinkBackground(false);
+    EXPECT_EQ(2, label.BlinkMode());
+    EXPECT_EQ(kGreen, Capture(label, width, height)[0]);
+}
+
+TEST_F(LinkLabel, StoppingTheBlinkThroughTheBackgroundLeavesTheTextVisible) {
+    CLinkLabel& label = m_dialog.m_title;
+    label.SetCaption("WWWW").SetForeground(kRed).BlinkText(true).BlinkBackground(false);
+    EXPECT_EQ(1, label.BlinkMode());
+    int width, height;
+    EXPECT_TRUE(Contains(Capture(label, width, height), kRed));
 }
 
 TEST_F(LinkLabel, EmbossedTextIsDrawnASecondTimeInTheEmbossColour) {
