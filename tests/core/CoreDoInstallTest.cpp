@@ -1,15 +1,25 @@
 // DOINSTALL through the real Setup.dll: twice in one process, with a long or missing medium, and
 // through the launcher. Setup's top-level window, once there is one, is closed as a user would
 // close it, which ends the run with 2.
+#include "setup/core/SetupState.h"
 #include "support/TestSupport.h"
 #include <gtest/gtest.h>
 #include <stdint.h>
+#include <stdio.h>
+#include <string.h>
 #include <string>
 #include <vector>
 
 namespace {
 
 typedef int32_t(WINAPI* InstallEntry)(const char* mediaFolder);
+
+} // namespace
+
+// The export itself, linked into this program with the rest of Setup's code.
+extern "C" int32_t WINAPI DOINSTALL(const char* mediaFolder);
+
+namespace {
 
 const char kCaption[] = "Core test setup";
 
@@ -71,18 +81,53 @@ int32_t Expected(const WindowCloser& closer) {
     return closer.captions.empty() ? 0 : 2;
 }
 
+void WriteMedium(const CTempFolder& medium) {
+    std::string texts = "[MSG]\r\n10=" + std::string(kCaption) + "\r\n";
+    for (const char* code : {"chs", "cht", "deu", "nld", "enu", "FIN", "fra", "ita", "esp"})
+        medium.Write(std::string("is-00001\\setuplan.") + code, texts);
+    medium.Write("setupm.ini", "[Product]\r\nProduct=Core test\r\nKey=CoreTest\r\n"
+                               "[Target]\r\nDir=Core Test\r\n");
+}
+
 class CoreDoInstallTest : public ::testing::Test {
   protected:
-    CoreDoInstallTest() {
-        std::string texts = "[MSG]\r\n10=" + std::string(kCaption) + "\r\n";
-        for (const char* code : {"chs", "cht", "deu", "nld", "enu", "FIN", "fra", "ita", "esp"})
-            m_medium.Write(std::string("is-00001\\setuplan.") + code, texts);
-        m_medium.Write("setupm.ini", "[Product]\r\nProduct=Core test\r\nKey=CoreTest\r\n"
-                                     "[Target]\r\nDir=Core Test\r\n");
-    }
+    CoreDoInstallTest() { WriteMedium(m_medium); }
 
     CTempFolder m_medium;
 };
+
+bool TextsAbsent() {
+    for (const char* text : setupState.texts.msg)
+        if (text)
+            return false;
+    for (const char* text : setupState.texts.dlg)
+        if (text)
+            return false;
+    return !setupState.config.productName && !setupState.config.targetDir &&
+           !setupState.config.uninstallKey;
+}
+
+void PrintState(int run) {
+    printf("after run %d: language %d %s, texts %s, source %s, target ends %s\n", run,
+           setupState.languageIndex, setupState.languageCode ? setupState.languageCode : "(none)",
+           TextsAbsent() ? "absent" : "present", setupState.sourceFolder,
+           strstr(setupState.targetFolder, "\\Core Test") ? "Core Test" : setupState.targetFolder);
+}
+
+// Run in a child only: two runs of the linked DOINSTALL in one process; between them the
+// language is left at English, as a language switch in the first run would leave it.
+TEST(CoreDoInstallChild, DISABLED_TwoRuns) {
+    CTempFolder medium;
+    WriteMedium(medium);
+    for (int run = 1; run <= 2; ++run) {
+        WindowCloser closer;
+        int32_t result = CallInstall(DOINSTALL, medium.Path(), closer);
+        printf("run %d answered %s\n", run, result == Expected(closer) ? "as expected" : "wrongly");
+        EXPECT_EQ(medium.Path(), setupState.sourceFolder);
+        PrintState(run);
+        setupState.languageIndex = 4;
+    }
+}
 
 TEST_F(CoreDoInstallTest, TwiceInOneProcess) {
     std::string dll = EnvPath("SETUP_DLL");
@@ -120,6 +165,37 @@ TEST_F(CoreDoInstallTest, LauncherPrintsAndExitsWithTheResult) {
     EXPECT_NE(std::string::npos,
               result.output.find("DOINSTALL returned " + std::to_string(expected)))
         << result.output;
+}
+
+TEST(CoreDoInstall, StateLeftForTheNextRun) {
+    struct Case {
+        const char* locale;
+        const char* first;
+        const char* second;
+    } cases[] = {
+        {"en_US.UTF-8", "language 6 fra", "language 4 enu"},
+        {"de_CH.UTF-8", "language 2 deu", "language 2 deu"},
+    };
+    for (const Case& c : cases) {
+        ChildOptions options;
+        options.locale = c.locale;
+        ChildResult result = RunTestInChild("CoreDoInstallChild.DISABLED_TwoRuns", options);
+        ASSERT_TRUE(result.finished) << result.output;
+        EXPECT_EQ(0u, result.exitCode) << result.output;
+        for (const char* line : {"run 1 answered as expected", "run 2 answered as expected"})
+            EXPECT_NE(std::string::npos, result.output.find(line)) << result.output;
+        std::string tail = ", texts absent, source ";
+        EXPECT_NE(std::string::npos,
+                  result.output.find("after run 1: " + std::string(c.first) + tail))
+            << result.output;
+        EXPECT_NE(std::string::npos,
+                  result.output.find("after run 2: " + std::string(c.second) + tail))
+            << result.output;
+        size_t first = result.output.find("target ends Core Test");
+        ASSERT_NE(std::string::npos, first) << result.output;
+        EXPECT_NE(std::string::npos, result.output.find("target ends Core Test", first + 1))
+            << result.output;
+    }
 }
 
 TEST(CoreLauncher, RefusesAMissingLibrary) {
