@@ -1,6 +1,8 @@
-// The wizard's part of DOINSTALL; until the background window exists it shows nothing.
+// Runs the wizard: the background window modally, with the frame and its pages inside it.
 #include "setup/wizard/RunWizard.h"
+#include "setup/wizard/BackgroundDialog.h"
 
 int RunWizard() {
-    return 0;
+    CBackgroundDialog background;
+    return (int)background.DoModal();
 }
