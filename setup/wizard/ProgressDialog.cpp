@@ -7,6 +7,7 @@
 #include "setup/engine/Shortcuts.h"
 #include "setup/engine/UninstallRegistration.h"
 #include "setup/resources/resource.h"
+#include <commctrl.h>
 
 namespace {
 
@@ -19,7 +20,11 @@ const COLORREF kAccentBlue = RGB(0, 0, 255);
 
 } // namespace
 
-CProgressDialog::CProgressDialog(HWND owner) : CDialog(IDD_PROGRESS, owner), m_phase(1) {}
+// The animation and progress-bar classes of the template exist once the common controls are
+// registered.
+CProgressDialog::CProgressDialog(HWND owner) : CDialog(IDD_PROGRESS, owner), m_phase(1) {
+    InitCommonControls();
+}
 
 CProgressDialog::~CProgressDialog() {
     InstallLog.Close();

@@ -24,6 +24,8 @@ struct TimerEvent {
     bool barVisible;
     bool labelVisible;
     bool animationVisible;
+    DWORD handledMs; // time the handler took
+    DWORD atMs;      // when it was handled, from the first timer message
 };
 
 // The progress window with every timer message recorded after the window has handled it.
@@ -35,8 +37,13 @@ class CRecordingProgress : public CProgressDialog {
 
   protected:
     void OnTimer(UINT_PTR id) override {
-        TimerEvent event = {id, Phase(), workerRunning, 0, "", false, false, false};
+        TimerEvent event = {id, Phase(), workerRunning, 0, "", false, false, false, 0, 0};
+        DWORD before = GetTickCount();
         CProgressDialog::OnTimer(id);
+        event.handledMs = GetTickCount() - before;
+        if (events.empty())
+            m_firstTick = before;
+        event.atMs = before - m_firstTick;
         event.phaseAfter = Phase();
         event.caption = uidriver::Text(m_hWnd);
         event.barVisible = uidriver::IsVisible(Item(IDC_PROGRESS_BAR));
@@ -48,6 +55,9 @@ class CRecordingProgress : public CProgressDialog {
         }
         events.push_back(event);
     }
+
+  private:
+    DWORD m_firstTick = 0;
 };
 
 class EngineProgress : public EngineTest {
@@ -89,6 +99,10 @@ TEST_F(EngineProgress, RunsTheFourPhasesInTurnAfterThePoll) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     SetEnvironmentVariableA("SETUP_HELPER_DELAYMS", nullptr);
     printf("progress window with a 2.0 s helper: %.2f s\n", seconds);
+    for (const TimerEvent& event : events)
+        printf("  timer %3u at %5lu ms, phase %d -> %d, handled in %lu ms\n",
+               static_cast<unsigned>(event.id), event.atMs, event.phaseBefore, event.phaseAfter,
+               event.handledMs);
     EXPECT_EQ(IDOK, result);
 
     std::vector<std::string> captions;
@@ -124,7 +138,10 @@ TEST_F(EngineProgress, RunsTheFourPhasesInTurnAfterThePoll) {
     EXPECT_EQ(expectedRest, rest);
 
     EXPECT_EQ(700, font.weight);
-    EXPECT_EQ(-MulDiv(11, GetDeviceCaps(GetDC(nullptr), LOGPIXELSY), 72), font.height);
+    HDC screen = GetDC(nullptr);
+    double pixels = 11.0 * GetDeviceCaps(screen, LOGPIXELSY) / 72;
+    ReleaseDC(nullptr, screen);
+    EXPECT_NEAR(-pixels, font.height, 1.0);
     EXPECT_EQ(RGB(0, 0, 255), colour);
 }
 
