@@ -11,6 +11,10 @@ target_compile_options(winflags INTERFACE
   $<$<COMPILE_LANGUAGE:CXX>:-fno-exceptions -fno-rtti -fno-threadsafe-statics>
   $<$<COMPILE_LANGUAGE:C,CXX>:-Wall -Wextra -ffunction-sections -fdata-sections>)
 target_include_directories(winflags INTERFACE ${CMAKE_SOURCE_DIR})
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  # Nothing unwinds the stack without exceptions; 32-bit code needs no unwind tables.
+  target_compile_options(winflags INTERFACE -fno-asynchronous-unwind-tables)
+endif()
 
 # A statically linked module that imports nothing but system DLLs.
 function(make_standalone target)
