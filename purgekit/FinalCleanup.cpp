@@ -7,6 +7,7 @@
 #include "purgekit/logic/CleanupRules.h"
 
 namespace {
+const char kFamilyRoot[] = "SOFTWARE\\KOVRASETUP";
 const char kFamilyKeyPrefix[] = "SOFTWARE\\KOVRASETUP\\";
 const char kVersionKey[] = "Software\\microsoft\\windows\\currentversion";
 const char kShellFolders[] =
@@ -88,6 +89,21 @@ void RemoveProductFolder(const CProtectedFolders& protectedFolders, const char* 
         EmptyAndRemove(protectedFolders, folder);
 }
 
+// Deletes the key that holds the family keys once the last family is gone. Windows 95 would
+// delete a key with its subkeys, so it goes only when it holds nothing at all.
+void DeleteEmptyFamilyRoot() {
+    HKEY root;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kFamilyRoot, 0, KEY_READ, &root) != ERROR_SUCCESS)
+        return;
+    DWORD subkeys = 1;
+    DWORD values = 1;
+    LONG status = RegQueryInfoKeyA(root, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                                   &values, nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(root);
+    if (status == ERROR_SUCCESS && subkeys == 0 && values == 0)
+        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFamilyRoot);
+}
+
 // Lowers or deletes the family's install count; answers whether the family folders stay shared.
 bool StepFamilyCount(CRegistry& registry, const char* family) {
     char key[kPathSize];
@@ -96,8 +112,10 @@ bool StepFamilyCount(CRegistry& registry, const char* family) {
     FamilyStep step = {false, false, 0, false};
     if (registry.SetKey(key, false))
         step = DecideFamilyStep(true, registry.GetDword("INSTALLCOUNT", 0));
-    if (step.deleteKey)
+    if (step.deleteKey) {
         registry.DeleteKey(key);
+        DeleteEmptyFamilyRoot();
+    }
     if (step.writeCount)
         registry.SetDword("INSTALLCOUNT", step.newCount);
     return step.sharedFolders;

@@ -20,7 +20,8 @@ const char kShellFolders[] =
 class CInstalledFamily {
   public:
     CInstalledFamily()
-        : m_programFilesValue(HKEY_LOCAL_MACHINE, kVersionKey, "ProgramFilesDir"),
+        : m_familyRoot(HKEY_LOCAL_MACHINE, "SOFTWARE\\KOVRASETUP"),
+          m_programFilesValue(HKEY_LOCAL_MACHINE, kVersionKey, "ProgramFilesDir"),
           m_programsValue(HKEY_CURRENT_USER, kShellFolders, "Programs"),
           m_productKey(HKEY_LOCAL_MACHINE, kProductKey),
           m_familyKey(HKEY_LOCAL_MACHINE, kFamilyKey) {
@@ -47,6 +48,7 @@ class CInstalledFamily {
     std::string Family(const CTempFolder& base) const { return base.File(kFamily); }
 
     CRemovalStateGuard m_state;
+    CNewKeyGuard m_familyRoot;
     CRegValueGuard m_programFilesValue;
     CRegValueGuard m_programsValue;
     CRegKeyGuard m_productKey;
@@ -102,6 +104,24 @@ TEST(PurgekitFinalCleanup, FamilyCountDecidesWhichFolderLevelsGo) {
         EXPECT_FALSE(FolderExists(family.m_install.Path())) << c.count;
         EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kProductKey)) << c.count;
         EXPECT_NE(0, _stricmp(WorkingDir().c_str(), family.m_install.Path().c_str()));
+    }
+}
+
+TEST(PurgekitFinalCleanup, TheKeyOfAllFamiliesGoesWithTheLastFamily) {
+    if (RegKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\KOVRASETUP"))
+        GTEST_SKIP() << "the prefix holds families of its own";
+    for (bool otherFamily : {false, true}) {
+        CInstalledFamily family;
+        CRegKeyGuard other(HKEY_LOCAL_MACHINE, "SOFTWARE\\KOVRASETUP\\Other Family");
+        if (otherFamily)
+            WriteRegDword(HKEY_LOCAL_MACHINE, "SOFTWARE\\KOVRASETUP\\Other Family", "INSTALLCOUNT",
+                          1);
+        WriteRegDword(HKEY_LOCAL_MACHINE, kFamilyKey, "INSTALLCOUNT", 1);
+
+        FinalCleanup();
+
+        EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kFamilyKey));
+        EXPECT_EQ(otherFamily, RegKeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\KOVRASETUP"));
     }
 }
 

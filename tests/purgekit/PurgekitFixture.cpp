@@ -180,3 +180,11 @@ CRegValueGuard::~CRegValueGuard() {
         RegDeleteValueA(handle, m_name.c_str());
     RegCloseKey(handle);
 }
+
+CNewKeyGuard::CNewKeyGuard(HKEY root, const std::string& path)
+    : m_root(root), m_path(path), m_existed(RegKeyExists(root, path)) {}
+
+CNewKeyGuard::~CNewKeyGuard() {
+    if (!m_existed)
+        DeleteKeyTree(m_root, m_path);
+}

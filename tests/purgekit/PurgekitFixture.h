@@ -87,6 +87,21 @@ class CRegValueGuard {
     std::string m_data;
 };
 
+// Deletes a key tree at destruction when it did not exist at construction: for parent keys that
+// creating a test's keys makes on the way.
+class CNewKeyGuard {
+  public:
+    CNewKeyGuard(HKEY root, const std::string& path);
+    ~CNewKeyGuard();
+    CNewKeyGuard(const CNewKeyGuard&) = delete;
+    CNewKeyGuard& operator=(const CNewKeyGuard&) = delete;
+
+  private:
+    HKEY m_root;
+    std::string m_path;
+    bool m_existed;
+};
+
 typedef std::vector<std::pair<uint8_t, std::string>> LogRecords;
 // The bytes of an install log: each record its type byte, its text and a zero byte.
 std::string LogBytes(const LogRecords& records);

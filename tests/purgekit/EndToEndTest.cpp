@@ -1,0 +1,244 @@
+// purgekit.exe end to end under Wine on an installed product: started as Windows starts it, its
+// dialog driven as a user would, its cleanup copy waited for, and the machine compared before the
+// installation and after the removal.
+#include "InstalledProduct.h"
+#include "MachineSnapshot.h"
+#include "PurgekitFixture.h"
+#include "purgekit/resource.h"
+#include "tools/uidriver/UiDriver.h"
+#include <gtest/gtest.h>
+#include <tlhelp32.h>
+#include <memory>
+#include <string.h>
+
+namespace {
+const char kRoleMutex[] = "DIZUZUZARUZUZEROR";
+
+std::string TempFolderPath() {
+    char folder[MAX_PATH];
+    GetTempPathA(MAX_PATH, folder);
+    return folder;
+}
+
+// The temporary copies ("is-XXXX.TMP") in the temporary folder.
+std::set<std::string> TempCopies() {
+    std::set<std::string> copies;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((TempFolderPath() + "is-*.tmp").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE)
+        return copies;
+    do
+        copies.insert(TempFolderPath() + entry.cFileName);
+    while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return copies;
+}
+
+// Ids of the running processes whose program file name starts with "is-" and ends with ".tmp".
+std::vector<DWORD> CleanupCopyProcesses() {
+    std::vector<DWORD> ids;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    for (BOOL more = Process32First(snapshot, &entry); more;
+         more = Process32Next(snapshot, &entry)) {
+        std::string name = entry.szExeFile;
+        size_t slash = name.find_last_of('\\');
+        if (slash != std::string::npos)
+            name = name.substr(slash + 1);
+        if (name.size() > 7 && _strnicmp(name.c_str(), "is-", 3) == 0 &&
+            _stricmp(name.c_str() + name.size() - 4, ".tmp") == 0)
+            ids.push_back(entry.th32ProcessID);
+    }
+    CloseHandle(snapshot);
+    return ids;
+}
+
+bool WaitForCleanupCopies(DWORD timeoutMs) {
+    return uidriver::WaitUntil([] { return CleanupCopyProcesses().empty(); }, timeoutMs);
+}
+
+// Wine's Version setting for the installed purgekit.exe, removed again at destruction.
+class CWindowsVersion {
+  public:
+    explicit CWindowsVersion(const char* version) {
+        if (version)
+            WriteRegText(HKEY_CURRENT_USER, kKey, "Version", version);
+    }
+    ~CWindowsVersion() { DeleteKeyTree(HKEY_CURRENT_USER, kKey); }
+    CWindowsVersion(const CWindowsVersion&) = delete;
+    CWindowsVersion& operator=(const CWindowsVersion&) = delete;
+
+  private:
+    static constexpr const char* kKey = "Software\\Wine\\AppDefaults\\purgekit.exe";
+};
+
+// One uninstallation run: the seam and helper records, the version, the started dialog process.
+class CUninstallRun {
+  public:
+    explicit CUninstallRun(const CInstalledProduct& product, const char* version = "winxp")
+        : m_version(version), m_seam("PURGEKIT_SEAM_LOG", m_records.File("seam.txt")),
+          m_helpers("UNINSTALL_HELPER_RECORD", m_records.File("helpers.txt")),
+          m_copiesBefore(TempCopies()) {
+        std::string command = product.UninstallCommand();
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION process = {};
+        if (CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                           &startup, &process)) {
+            CloseHandle(process.hThread);
+            m_process = process.hProcess;
+            m_processId = process.dwProcessId;
+        }
+    }
+    ~CUninstallRun() {
+        if (m_process) {
+            if (WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT)
+                TerminateProcess(m_process, 1);
+            CloseHandle(m_process);
+        }
+        for (DWORD id : CleanupCopyProcesses()) {
+            HANDLE copy = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, id);
+            TerminateProcess(copy, 1);
+            WaitForSingleObject(copy, 5000);
+            CloseHandle(copy);
+        }
+        for (const std::string& copy : NewTempCopies())
+            DeleteFileA(copy.c_str());
+    }
+    CUninstallRun(const CUninstallRun&) = delete;
+    CUninstallRun& operator=(const CUninstallRun&) = delete;
+
+    // The uninstaller's dialog once it is shown; null when none appears.
+    HWND Dialog() {
+        uidriver::WindowQuery query;
+        query.className = "#32770";
+        query.processId = m_processId;
+        query.itemId = IDC_NEXT;
+        return uidriver::WaitForWindow(query, 30000);
+    }
+    bool WaitForEnd(DWORD timeoutMs = 30000) {
+        return m_process && WaitForSingleObject(m_process, timeoutMs) == WAIT_OBJECT_0;
+    }
+    DWORD ExitCode() const {
+        DWORD code = 0xFFFF;
+        GetExitCodeProcess(m_process, &code);
+        return code;
+    }
+    std::set<std::string> NewTempCopies() const {
+        std::set<std::string> copies;
+        for (const std::string& copy : TempCopies())
+            if (!m_copiesBefore.count(copy))
+                copies.insert(copy);
+        return copies;
+    }
+    std::string SeamRecord() const { return ReadFileText(m_records.File("seam.txt")); }
+    std::string HelperRecord() const { return ReadFileText(m_records.File("helpers.txt")); }
+
+  private:
+    CTempFolder m_records;
+    CWindowsVersion m_version;
+    CEnvironmentGuard m_seam;
+    CEnvironmentGuard m_helpers;
+    std::set<std::string> m_copiesBefore;
+    HANDLE m_process = nullptr;
+    DWORD m_processId = 0;
+};
+
+HWND Item(HWND dialog, int id) {
+    return uidriver::FindItem(dialog, id);
+}
+
+bool Visible(HWND dialog, int id) {
+    return uidriver::IsVisible(Item(dialog, id));
+}
+
+// Next, then the finished state with the restart choice.
+bool RunToFinishedState(HWND dialog) {
+    return uidriver::Click(Item(dialog, IDC_NEXT)) &&
+           uidriver::WaitUntil([&] { return Visible(dialog, IDC_FINISH); }, 30000);
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kProductKey[] = "Software\\ZephyrPoint";
+
+// The changed snapshot lines, one per line, without what Wine itself keeps per display session:
+// the video driver keys and the cached system parameters.
+std::string Changes(const std::vector<std::string>& lines) {
+    const char* const wineOwn[] = {
+        "HKLM\\System\\CurrentControlSet\\Control\\Video\\",
+        "HKCU\\Software\\Wine\\Temporary System Parameters",
+    };
+    std::string text;
+    for (const std::string& line : lines) {
+        bool own = false;
+        for (const char* prefix : wineOwn)
+            own = own || line.compare(2, strlen(prefix), prefix) == 0;
+        if (!own)
+            text += line + "\n";
+    }
+    return text;
+}
+} // namespace
+
+TEST(PurgekitEndToEnd, FinishWithRestartLaterRemovesTheWholeProduct) {
+    CMachineSnapshot before = CMachineSnapshot::Take();
+    {
+        CInstalledProduct product;
+        std::unique_ptr<CTestProcess> utility(new CTestProcess(
+            product.File("glider9k.exe"), "\"" + product.File("glider9k.exe") + "\""));
+        uidriver::WaitUntil([&] { return !WindowsOfProcess(utility->Id()).empty(); });
+        CUninstallRun run(product, "winxp");
+        HWND dialog = run.Dialog();
+        ASSERT_NE(nullptr, dialog);
+        EXPECT_EQ("Uninstall", uidriver::Text(dialog));
+        EXPECT_EQ("Uninstall", uidriver::Text(Item(dialog, IDC_HEADING)));
+        EXPECT_EQ(CInstalledProduct::kName, uidriver::Text(Item(dialog, IDC_PRODUCT_NAME)));
+        EXPECT_EQ("&Next >", uidriver::Text(Item(dialog, IDC_NEXT)));
+        EXPECT_EQ("Cancel", uidriver::Text(Item(dialog, IDC_CANCEL)));
+        EXPECT_FALSE(Visible(dialog, IDC_FINISH));
+        EXPECT_FALSE(Visible(dialog, IDC_FILES_LABEL));
+        ASSERT_EQ(1u, run.NewTempCopies().size());
+        EXPECT_EQ(1u, CleanupCopyProcesses().size());
+
+        ASSERT_TRUE(RunToFinishedState(dialog));
+        EXPECT_TRUE(utility->WaitForEnd(5000));
+        EXPECT_EQ("Uninstall Complete", uidriver::Text(Item(dialog, IDC_HEADING)));
+        EXPECT_EQ(BST_CHECKED, uidriver::CheckState(Item(dialog, IDC_RESTART_NOW)));
+        EXPECT_EQ(BST_UNCHECKED, uidriver::CheckState(Item(dialog, IDC_RESTART_LATER)));
+        for (int id : {IDC_INSTRUCTION, IDC_PRODUCT_NAME, IDC_FILES_LABEL, IDC_REGISTRY_LABEL,
+                       IDC_NEXT, IDC_CANCEL})
+            EXPECT_FALSE(Visible(dialog, id)) << id;
+        for (const char* helper : {"rmhelp32.dll", "rmhelp16.exe", "MouInfo.ini"})
+            EXPECT_FALSE(Exists(product.File(helper))) << helper;
+        EXPECT_EQ("Rmhelp32.Dialog=given\r\nRmhelp32.Manufacturer=Example Input Devices\r\n"
+                  "Rmhelp32.FlagValue=0\r\n",
+                  run.HelperRecord());
+        EXPECT_TRUE(Exists(product.File("purgekit.exe")));
+
+        ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_RESTART_LATER)));
+        uidriver::WaitUntil(
+            [&] { return uidriver::CheckState(Item(dialog, IDC_RESTART_LATER)) == BST_CHECKED; });
+        ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_FINISH)));
+        ASSERT_TRUE(run.WaitForEnd());
+        EXPECT_EQ(0u, run.ExitCode());
+        ASSERT_TRUE(WaitForCleanupCopies(60000));
+
+        EXPECT_EQ("", run.SeamRecord());
+        for (const std::string& item : product.Items())
+            EXPECT_FALSE(Exists(item)) << item;
+        EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, kProductKey));
+        EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, product.FamilyKey()));
+        EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, product.UninstallKey()));
+        EXPECT_FALSE(RegValueExists(HKEY_LOCAL_MACHINE, kRunKey, "RERODUDEDARADU"));
+        std::set<std::string> copies = run.NewTempCopies();
+        ASSERT_EQ(1u, copies.size()) << "the temporary copy stays after Finish";
+    }
+    CMachineSnapshot after = CMachineSnapshot::Take();
+    EXPECT_EQ("", Changes(before.Added(after)));
+    EXPECT_EQ("", Changes(before.Removed(after)));
+}
