@@ -198,14 +198,48 @@ std::vector<std::string> ReadLines(const std::string& path) {
     return lines;
 }
 
-EngineTest::EngineTest()
-    : m_productKeyGuard(HKEY_LOCAL_MACHINE, kProductKey),
+CInstallGuards::CInstallGuards(const std::string& product, const std::string& programs)
+    : m_driverFile(WindowsFolder() + "\\system32\\Drivers\\QXRHMSYS.SYS"),
+      m_productKeyGuard(HKEY_LOCAL_MACHINE, kProductKey),
       m_familyGuard(HKEY_LOCAL_MACHINE, kFamilyRoot),
-      m_uninstallGuard(HKEY_LOCAL_MACHINE, std::string(kUninstallRoot) + "\\" + kProduct),
+      m_uninstallGuard(HKEY_LOCAL_MACHINE, std::string(kUninstallRoot) + "\\" + product),
       m_rebootKeyGuard(HKEY_LOCAL_MACHINE, "SOFTWARE\\RebootFlags"),
       m_runGuard(HKEY_LOCAL_MACHINE, kRunKey, "RERODUDEDARADU"),
       m_rebootValueGuard(HKEY_LOCAL_MACHINE, "SOFTWARE", "RebootFlags"),
-      m_programsGuard(HKEY_CURRENT_USER, kShellFolders, "Programs") {}
+      m_programsGuard(HKEY_CURRENT_USER, kShellFolders, "Programs") {
+    DeleteFileA(m_driverFile.c_str());
+    DeleteRegValue(HKEY_LOCAL_MACHINE, "SOFTWARE", "RebootFlags");
+    DeleteRegValue(HKEY_LOCAL_MACHINE, kRunKey, "RERODUDEDARADU");
+    CreateDirectoryA(programs.c_str(), nullptr);
+    WriteRegString(HKEY_CURRENT_USER, kShellFolders, "Programs", programs);
+}
+
+CInstallGuards::~CInstallGuards() {
+    DeleteFileA(m_driverFile.c_str());
+}
+
+bool CopyFolderTree(const std::string& source, const std::string& target) {
+    CreateDirectoryA(target.c_str(), nullptr);
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((source + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    bool whole = true;
+    do {
+        std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            whole = CopyFolderTree(source + "\\" + name, target + "\\" + name) && whole;
+        else
+            whole = CopyFileA((source + "\\" + name).c_str(), (target + "\\" + name).c_str(),
+                              FALSE) && whole;
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return whole;
+}
+
+EngineTest::EngineTest() : m_guards(kProduct, m_temp.File("Programs")) {}
 
 EngineTest::~EngineTest() = default;
 
@@ -215,11 +249,7 @@ void EngineTest::SetUp() {
     m_target = m_temp.File("Target\\Level one\\Level two");
     m_programs = m_temp.File("Programs");
     m_record = m_temp.File("helpers.txt");
-    m_driverFile = WindowsFolder() + "\\system32\\Drivers\\QXRHMSYS.SYS";
-    DeleteFileA(m_driverFile.c_str());
-    CreateDirectoryA(m_programs.c_str(), nullptr);
-    WriteRegString(HKEY_CURRENT_USER, kShellFolders, "Programs", m_programs);
-    DeleteRegValue(HKEY_LOCAL_MACHINE, "SOFTWARE", "RebootFlags");
+    m_driverFile = m_guards.DriverFile();
     SetEnvironmentVariableA("SETUP_HELPER_RECORD", m_record.c_str());
     SetEnvironmentVariableA("SETUP_HELPER_REBOOTFLAGS", nullptr);
     SetEnvironmentVariableA("SETUP_HELPER_RESTARTFLAG", nullptr);

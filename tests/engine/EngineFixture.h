@@ -73,6 +73,33 @@ extern const char kFamilyRoot[];
 extern const char kUninstallRoot[];
 extern const char kShellFolders[];
 
+// Everything an installation of product leaves, removed before and after a test: the product's
+// registry records, the family counts, the uninstall key, the Run value, "RebootFlags", the
+// filter-driver file; and the user's "Programs" folder pointed at programs meanwhile.
+class CInstallGuards {
+  public:
+    CInstallGuards(const std::string& product, const std::string& programs);
+    ~CInstallGuards();
+    CInstallGuards(const CInstallGuards&) = delete;
+    CInstallGuards& operator=(const CInstallGuards&) = delete;
+
+    // The filter driver's place in the system drivers folder.
+    const std::string& DriverFile() const { return m_driverFile; }
+
+  private:
+    std::string m_driverFile;
+    CRegKeyGuard m_productKeyGuard;
+    CRegKeyGuard m_familyGuard;
+    CRegKeyGuard m_uninstallGuard;
+    CRegKeyGuard m_rebootKeyGuard;
+    CRegValueGuard m_runGuard;
+    CRegValueGuard m_rebootValueGuard;
+    CRegValueGuard m_programsGuard;
+};
+
+// Copies the folder tree source into target (made as needed); answers whether every file came.
+bool CopyFolderTree(const std::string& source, const std::string& target);
+
 class EngineTest : public ::testing::Test {
   protected:
     EngineTest();
@@ -113,11 +140,5 @@ class EngineTest : public ::testing::Test {
 
   private:
     std::vector<char*> m_owned;
-    CRegKeyGuard m_productKeyGuard;
-    CRegKeyGuard m_familyGuard;
-    CRegKeyGuard m_uninstallGuard;
-    CRegKeyGuard m_rebootKeyGuard;
-    CRegValueGuard m_runGuard;
-    CRegValueGuard m_rebootValueGuard;
-    CRegValueGuard m_programsGuard;
+    CInstallGuards m_guards;
 };
