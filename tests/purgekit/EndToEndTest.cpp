@@ -153,10 +153,12 @@ bool Visible(HWND dialog, int id) {
     return uidriver::IsVisible(Item(dialog, id));
 }
 
-// Next, then the finished state with the restart choice.
+// Next, then the finished state with the restart choice (its last step checks restart now).
 bool RunToFinishedState(HWND dialog) {
     return uidriver::Click(Item(dialog, IDC_NEXT)) &&
-           uidriver::WaitUntil([&] { return Visible(dialog, IDC_FINISH); }, 30000);
+           uidriver::WaitUntil(
+               [&] { return uidriver::CheckState(Item(dialog, IDC_RESTART_NOW)) == BST_CHECKED; },
+               30000);
 }
 
 bool Exists(const std::string& path) {
@@ -165,6 +167,17 @@ bool Exists(const std::string& path) {
 
 const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const char kProductKey[] = "Software\\ZephyrPoint";
+
+DWORD ReadRegDwordValue(const std::string& key, const char* name) {
+    HKEY handle;
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &handle) == ERROR_SUCCESS) {
+        RegQueryValueExA(handle, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
+        RegCloseKey(handle);
+    }
+    return value;
+}
 
 // The changed snapshot lines, one per line, without what Wine itself keeps per display session:
 // the video driver keys and the cached system parameters.
@@ -241,4 +254,161 @@ TEST(PurgekitEndToEnd, FinishWithRestartLaterRemovesTheWholeProduct) {
     CMachineSnapshot after = CMachineSnapshot::Take();
     EXPECT_EQ("", Changes(before.Added(after)));
     EXPECT_EQ("", Changes(before.Removed(after)));
+}
+
+TEST(PurgekitEndToEnd, FinishWithRestartNowAsksForTheRestart) {
+    struct Case {
+        const char* version;
+        const char* record;
+    } cases[] = {
+        {"win2k", "restart shutdownPrivilege 1\r\n"},
+        {"win95", "restart shutdownPrivilege 1\r\n"},
+        {"winxp", nullptr},
+        {"win98", nullptr},
+    };
+    for (const Case& c : cases) {
+        CFileGuard systemIni(SystemIni());
+        CInstalledProduct product;
+        CUninstallRun run(product, c.version);
+        HWND dialog = run.Dialog();
+        ASSERT_NE(nullptr, dialog) << c.version;
+        ASSERT_TRUE(RunToFinishedState(dialog)) << c.version;
+        ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_RESTART_LATER)));
+        ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_RESTART_NOW)));
+        uidriver::WaitUntil(
+            [&] { return uidriver::CheckState(Item(dialog, IDC_RESTART_NOW)) == BST_CHECKED; });
+        ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_FINISH)));
+        ASSERT_TRUE(run.WaitForEnd()) << c.version;
+        ASSERT_TRUE(WaitForCleanupCopies(60000));
+
+        std::string record = run.SeamRecord();
+        if (c.record)
+            EXPECT_EQ(c.record, record) << c.version;
+        else
+            EXPECT_EQ(0u, record.find("restart shutdownPrivilege ")) << c.version << ": " << record;
+        EXPECT_FALSE(Exists(product.Folder())) << c.version;
+    }
+}
+
+TEST(PurgekitEndToEnd, CancelBeforeNextEndsTheCleanupCopyAndChangesNothing) {
+    CInstalledProduct product;
+    CUninstallRun run(product);
+    HWND dialog = run.Dialog();
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_EQ(1u, run.NewTempCopies().size());
+    ASSERT_TRUE(uidriver::WaitUntil([] { return CleanupCopyProcesses().size() == 1; }));
+
+    ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_CANCEL)));
+    ASSERT_TRUE(run.WaitForEnd());
+
+    EXPECT_TRUE(CleanupCopyProcesses().empty());
+    EXPECT_TRUE(run.NewTempCopies().empty());
+    for (const std::string& item : product.Items())
+        EXPECT_TRUE(Exists(item)) << item;
+    EXPECT_TRUE(RegKeyExists(HKEY_LOCAL_MACHINE, kProductKey));
+    EXPECT_TRUE(RegKeyExists(HKEY_LOCAL_MACHINE, product.UninstallKey()));
+    EXPECT_TRUE(RegValueExists(HKEY_LOCAL_MACHINE, kRunKey, "RERODUDEDARADU"));
+}
+
+TEST(PurgekitEndToEnd, CancelAfterNextKeepsTheRemovalButSkipsTheFinalCleanup) {
+    CInstalledProduct product(2);
+    CUninstallRun run(product);
+    HWND dialog = run.Dialog();
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_TRUE(RunToFinishedState(dialog));
+
+    ASSERT_TRUE(uidriver::PressKey(dialog, VK_ESCAPE));
+    ASSERT_TRUE(run.WaitForEnd());
+
+    EXPECT_TRUE(CleanupCopyProcesses().empty());
+    EXPECT_TRUE(run.NewTempCopies().empty());
+    EXPECT_FALSE(Exists(product.File("glider9k.exe")));
+    EXPECT_FALSE(Exists(product.DriverFile()));
+    EXPECT_FALSE(Exists(product.ProgramFolder()));
+    EXPECT_FALSE(RegKeyExists(HKEY_LOCAL_MACHINE, product.UninstallKey()));
+    EXPECT_FALSE(RegValueExists(HKEY_LOCAL_MACHINE, kRunKey, "RERODUDEDARADU"));
+    EXPECT_TRUE(Exists(product.File("purgekit.exe")));
+    EXPECT_TRUE(RegKeyExists(HKEY_LOCAL_MACHINE, kProductKey));
+    EXPECT_EQ(2u, ReadRegDwordValue(product.FamilyKey(), "INSTALLCOUNT"));
+}
+
+TEST(PurgekitEndToEnd, ASecondStartWhileTheDialogIsOpenEndsAtOnce) {
+    CInstalledProduct product;
+    CUninstallRun first(product);
+    HWND dialog = first.Dialog();
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_TRUE(uidriver::WaitUntil([] { return CleanupCopyProcesses().size() == 1; }));
+
+    CUninstallRun second(product);
+    ASSERT_TRUE(second.WaitForEnd());
+    EXPECT_EQ(0u, second.ExitCode());
+    EXPECT_TRUE(second.NewTempCopies().size() <= 1) << "only the first run's copy";
+    EXPECT_TRUE(uidriver::IsVisible(dialog));
+    EXPECT_EQ(1u, CleanupCopyProcesses().size());
+    for (const std::string& item : product.Items())
+        EXPECT_TRUE(Exists(item)) << item;
+
+    ASSERT_TRUE(uidriver::CloseBySystemMenu(dialog));
+    ASSERT_TRUE(first.WaitForEnd());
+    EXPECT_TRUE(CleanupCopyProcesses().empty());
+}
+
+TEST(PurgekitEndToEnd, ACleanupCopyWithoutALiveDialogWindowEndsWithoutCleaning) {
+    CInstalledProduct product;
+    HWND stale = CreateWindowA("STATIC", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    std::string staleHandle = std::to_string(reinterpret_cast<uintptr_t>(stale));
+    DestroyWindow(stale);
+    CTempFolder temp;
+    std::string copy = temp.File("is-4A2B.tmp");
+    ASSERT_TRUE(CopyFileA(product.File("purgekit.exe").c_str(), copy.c_str(), FALSE));
+    struct Case {
+        const char* what;
+        std::string arguments;
+        bool holdMutex;
+    } cases[] = {
+        {"empty command line", "", true},
+        {"stale window", " " + staleHandle, true},
+        {"junk", "x12", true},
+        {"mutex access denied", "", false},
+    };
+    for (const Case& c : cases) {
+        HANDLE mutex = c.holdMutex ? CreateMutexA(nullptr, FALSE, kRoleMutex) : nullptr;
+        CEnvironmentGuard denied("PURGEKIT_SEAM_MUTEX", c.holdMutex ? "" : "denied");
+        CTestProcess cleanup(copy, c.arguments);
+        ASSERT_TRUE(cleanup.Started()) << c.what;
+        EXPECT_TRUE(cleanup.WaitForEnd(30000)) << c.what;
+        if (mutex)
+            CloseHandle(mutex);
+        for (const std::string& item : product.Items())
+            EXPECT_TRUE(Exists(item)) << c.what << ": " << item;
+        EXPECT_TRUE(RegKeyExists(HKEY_LOCAL_MACHINE, kProductKey)) << c.what;
+        EXPECT_TRUE(RegKeyExists(HKEY_LOCAL_MACHINE, product.FamilyKey())) << c.what;
+    }
+}
+
+TEST(PurgekitEndToEnd, AMissingLogStopsWithTheMessageAndNeverFinishes) {
+    CInstalledProduct product;
+    ASSERT_TRUE(DeleteFileA(product.File("purgekit.log").c_str()));
+    CUninstallRun run(product);
+    HWND dialog = run.Dialog();
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_NEXT)));
+    uidriver::WindowQuery query;
+    query.className = "#32770";
+    query.owner = dialog;
+    HWND box = uidriver::WaitForWindow(query);
+    ASSERT_NE(nullptr, box);
+    EXPECT_EQ("Uninstall", uidriver::Text(box));
+    EXPECT_NE(std::string::npos, uidriver::Text(GetDlgItem(box, 0xFFFF)).find("purgekit.log"));
+    uidriver::PressKey(box, VK_RETURN);
+    ASSERT_TRUE(uidriver::WaitForGone(box));
+
+    EXPECT_FALSE(uidriver::WaitUntil([&] { return Visible(dialog, IDC_FINISH); }, 1500));
+    EXPECT_FALSE(Visible(dialog, IDC_NEXT));
+    EXPECT_FALSE(Visible(dialog, IDC_CANCEL));
+    EXPECT_TRUE(Exists(product.File("glider9k.exe")));
+    EXPECT_TRUE(RegValueExists(HKEY_LOCAL_MACHINE, kRunKey, "RERODUDEDARADU"));
+    ASSERT_TRUE(uidriver::PressKey(dialog, VK_ESCAPE));
+    ASSERT_TRUE(run.WaitForEnd());
+    EXPECT_TRUE(run.NewTempCopies().empty());
 }

@@ -15,37 +15,6 @@ const char kServicesClass[] = "SYSTEM\\CurrentControlSet\\Services\\Class";
 const char kControlMouse[] =
     "SYSTEM\\CurrentControlSet\\Control\\Class\\{4D36E96F-E325-11CE-BFC1-08002BE10318}";
 
-std::string SystemIni() {
-    char folder[MAX_PATH];
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return std::string(folder) + "\\system.ini";
-}
-
-// system.ini as it was, written back at destruction.
-class CFileGuard {
-  public:
-    explicit CFileGuard(const std::string& path)
-        : m_path(path), m_existed(FileExists(path)), m_content(ReadFileText(path)) {}
-    ~CFileGuard() {
-        if (!m_existed) {
-            DeleteFileA(m_path.c_str());
-            return;
-        }
-        HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        DWORD written = 0;
-        WriteFile(file, m_content.data(), static_cast<DWORD>(m_content.size()), &written, nullptr);
-        CloseHandle(file);
-    }
-    CFileGuard(const CFileGuard&) = delete;
-    CFileGuard& operator=(const CFileGuard&) = delete;
-
-  private:
-    std::string m_path;
-    bool m_existed;
-    std::string m_content;
-};
-
 // The device and class keys of a test, which the prefix does not have of its own.
 class CMouseKeys {
   public:

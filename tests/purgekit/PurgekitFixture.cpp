@@ -188,3 +188,24 @@ CNewKeyGuard::~CNewKeyGuard() {
     if (!m_existed)
         DeleteKeyTree(m_root, m_path);
 }
+
+CFileGuard::CFileGuard(const std::string& path)
+    : m_path(path), m_existed(FileExists(path)), m_content(ReadFileText(path)) {}
+
+CFileGuard::~CFileGuard() {
+    if (!m_existed) {
+        DeleteFileA(m_path.c_str());
+        return;
+    }
+    HANDLE file = CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, m_content.data(), static_cast<DWORD>(m_content.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string SystemIni() {
+    char folder[MAX_PATH];
+    GetWindowsDirectoryA(folder, MAX_PATH);
+    return std::string(folder) + "\\system.ini";
+}

@@ -102,6 +102,23 @@ class CNewKeyGuard {
     bool m_existed;
 };
 
+// A file as it was, written back (or deleted again when it was missing) at destruction.
+class CFileGuard {
+  public:
+    explicit CFileGuard(const std::string& path);
+    ~CFileGuard();
+    CFileGuard(const CFileGuard&) = delete;
+    CFileGuard& operator=(const CFileGuard&) = delete;
+
+  private:
+    std::string m_path;
+    bool m_existed;
+    std::string m_content;
+};
+
+// "system.ini" in the Windows folder.
+std::string SystemIni();
+
 typedef std::vector<std::pair<uint8_t, std::string>> LogRecords;
 // The bytes of an install log: each record its type byte, its text and a zero byte.
 std::string LogBytes(const LogRecords& records);
