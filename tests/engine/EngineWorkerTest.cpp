@@ -219,3 +219,17 @@ TEST(EngineFolders, LoadLibraryProcsStopsAtTheFirstMissingName) {
     EXPECT_FALSE(LoadLibraryProcs("no-such-library.dll", module, found, 2));
     EXPECT_EQ(nullptr, module);
 }
+
+TEST(EngineFolders, TargetBelowTheCurrentDrivesRootIsMadeWholly) {
+    CTempFolder temp;
+    char saved[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryA(temp.Path().c_str()));
+    std::string top = "\\engine-root-" + std::to_string(GetCurrentProcessId());
+    std::string rooted = std::string(temp.Path(), 0, 2) + top;
+    EXPECT_TRUE(EnsureDirectory((top + "\\D1").c_str(), false));
+    EXPECT_TRUE(FolderExists(rooted + "\\D1"));
+    SetCurrentDirectoryA(saved);
+    DeleteFolderTree(rooted);
+    EXPECT_FALSE(FolderExists(rooted));
+}

@@ -25,12 +25,13 @@ TEST(EngineFolderPath, CutsEveryLevelBelowTheRoot) {
         {"C:\\Tool", {}},
         {"C:\\", {}},
         {"\\\\server\\share\\dir", {"\\\\server", "\\\\server\\share"}},
-        {"\\K1\\D1", {}},
-        {"\\K1\\D1\\E1", {"\\K1\\D1"}},
+        {"\\K1\\D1", {"\\K1"}},
+        {"\\K1\\D1\\E1", {"\\K1", "\\K1\\D1"}},
         {"C:\\a\\\\b", {"C:\\a", "C:\\a\\"}},
         {"plain", {}},
         {"", {}},
         {"\\", {}},
+        {"\\K1", {}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.levels, Levels(c.path)) << c.path;

@@ -10,6 +10,8 @@ size_t NextFolderCut(const char* path, size_t cut) {
 size_t FirstFolderCut(const char* path) {
     if (path[0] == '\0')
         return kNoCut;
+    if (path[0] == '\\' && path[1] != '\\')
+        return NextFolderCut(path, 0);
     const char* root = strchr(path + 1, '\\');
     return root ? NextFolderCut(path, static_cast<size_t>(root - path)) : kNoCut;
 }
