@@ -257,14 +257,16 @@ TEST(PurgekitEndToEnd, FinishWithRestartLaterRemovesTheWholeProduct) {
 }
 
 TEST(PurgekitEndToEnd, FinishWithRestartNowAsksForTheRestart) {
+    // The program enables the privilege itself on 2000 and on 4.0 (NT 4, 95); Wine's token holds
+    // it disabled, so on the other versions the restart is asked for without it.
     struct Case {
         const char* version;
         const char* record;
     } cases[] = {
         {"win2k", "restart shutdownPrivilege 1\r\n"},
         {"win95", "restart shutdownPrivilege 1\r\n"},
-        {"winxp", nullptr},
-        {"win98", nullptr},
+        {"winxp", "restart shutdownPrivilege 0\r\n"},
+        {"win98", "restart shutdownPrivilege 0\r\n"},
     };
     for (const Case& c : cases) {
         CFileGuard systemIni(SystemIni());
@@ -281,11 +283,7 @@ TEST(PurgekitEndToEnd, FinishWithRestartNowAsksForTheRestart) {
         ASSERT_TRUE(run.WaitForEnd()) << c.version;
         ASSERT_TRUE(WaitForCleanupCopies(60000));
 
-        std::string record = run.SeamRecord();
-        if (c.record)
-            EXPECT_EQ(c.record, record) << c.version;
-        else
-            EXPECT_EQ(0u, record.find("restart shutdownPrivilege ")) << c.version << ": " << record;
+        EXPECT_EQ(c.record, run.SeamRecord()) << c.version;
         EXPECT_FALSE(Exists(product.Folder())) << c.version;
     }
 }

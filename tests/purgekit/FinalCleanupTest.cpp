@@ -2,6 +2,7 @@
 // folder levels it frees, a read-only file that keeps its folders, and the folders it never
 // empties whatever the registry says.
 #include "PurgekitFixture.h"
+#include "RemovalStateGuard.h"
 #include "purgekit/FinalCleanup.h"
 #include "purgekit/RemovalState.h"
 #include <gtest/gtest.h>

@@ -3,6 +3,7 @@
 // the Chinese texts for three language ids only) and the driver-update method per version class,
 // whose calls the test build records.
 #include "PurgekitFixture.h"
+#include "RemovalStateGuard.h"
 #include "purgekit/MouseDriver.h"
 #include "purgekit/RemovalState.h"
 #include "purgekit/logic/MouseIds.h"

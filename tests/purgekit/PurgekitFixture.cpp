@@ -1,16 +1,6 @@
-// Shared pieces of the uninstaller's in-process tests.
+// Shared pieces of the uninstaller's tests.
 #include "PurgekitFixture.h"
-#include "purgekit/RemovalStrings.h"
-#include "purgekit/RemovalState.h"
 #include <stdlib.h>
-
-void CRemovalStateGuard::Reset() {
-    FreeRemovalStrings();
-    free(removalState.savedWorkingDir);
-    removalState = RemovalState();
-    removalState.restartNow = 1;
-    removalState.osClass = Unclassified;
-}
 
 std::string WorkingDir() {
     char folder[MAX_PATH];

@@ -1,5 +1,5 @@
-// Shared pieces of the uninstaller's in-process tests: a clean process state, install log bytes,
-// registry values, files, and programs started for a test.
+// Shared pieces of the uninstaller's tests: install log bytes, registry values, files, guards
+// that put them back, and programs started for a test.
 #pragma once
 #include "support/TestSupport.h"
 #include <windows.h>
@@ -7,19 +7,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-// Resets the uninstaller's process state (texts released, folders empty, flags at their start
-// values) at construction and again at destruction.
-class CRemovalStateGuard {
-  public:
-    CRemovalStateGuard() { Reset(); }
-    ~CRemovalStateGuard() { Reset(); }
-    CRemovalStateGuard(const CRemovalStateGuard&) = delete;
-    CRemovalStateGuard& operator=(const CRemovalStateGuard&) = delete;
-
-  private:
-    static void Reset();
-};
 
 // Restores the working directory at destruction; declare it after the test's folders, so that
 // none of them is the working directory when it is removed.

@@ -2,6 +2,7 @@
 // file order, each kind's label shown with its first record, foreign bytes passed over, records
 // that name nothing safely skipped, and the stop message when the log cannot be read.
 #include "PurgekitFixture.h"
+#include "RemovalStateGuard.h"
 #include "common/App.h"
 #include "purgekit/RemovalEngine.h"
 #include "purgekit/RemovalState.h"

@@ -2,6 +2,7 @@
 // a missing file answers 0 and keeps the texts; without the product key the start-up folder is
 // searched.
 #include "PurgekitFixture.h"
+#include "RemovalStateGuard.h"
 #include "purgekit/RemovalState.h"
 #include "purgekit/RemovalStrings.h"
 #include <gtest/gtest.h>

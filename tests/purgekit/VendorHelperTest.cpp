@@ -2,6 +2,7 @@
 // Windows 2000 and XP, "RebootFlags" as one binary byte when it asks for a restart, the program
 // with its quoted path when the library is missing, and nothing on the other versions.
 #include "PurgekitFixture.h"
+#include "RemovalStateGuard.h"
 #include "purgekit/RemovalState.h"
 #include "purgekit/VendorHelper.h"
 #include <gtest/gtest.h>
