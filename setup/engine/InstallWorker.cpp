@@ -72,11 +72,12 @@ void OpenInstallLog() {
 void CopyFiles(const char* resFolder) {
     const CopyRule recorded = {true, true};
     const CopyRule plain = {false, true};
+    const CopyRule unrecorded = {false, false};
     CopyPayload(setupState.sourceFolder, PAYLOAD_FIRST_PROGRAM, PAYLOAD_FIRST_VARIANT - 1,
                 recorded);
     CopyFilterDriverFile();
     CopyPayload(setupState.sourceFolder, PAYLOAD_FIRST_HELPER, PAYLOAD_FIRST_LANGUAGE - 1,
-                CopyRule{false, false});
+                unrecorded);
     EnsureDirectory(resFolder, false);
     char variant[kPathSize];
     if (JoinPath(variant, setupState.sourceFolder, kVariantFolder))

@@ -95,6 +95,9 @@ class EngineInstall : public ::testing::Test {
                    (GetTickCount() - ready) / 1000.0);
             wizard.Settle();
             EXPECT_EQ(BST_CHECKED, uidriver::CheckState(wizard.FrameItem(kRestartNow)));
+            std::string code = setupState.languageCode ? setupState.languageCode : "";
+            EXPECT_EQ(CMediumTexts(m_medium, code).Msg("7"),
+                      uidriver::Text(wizard.FrameItem(kFinishButton)));
             if (!restartNow)
                 wizard.Click(kRestartLater);
             wizard.Click(kFinishButton);
