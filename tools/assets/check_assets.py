@@ -17,7 +17,7 @@ AVIF_HASINDEX = 0x10
 
 # Expected form of each output: what the resources of the two programs need.
 ICONS = ("setup_icon.ico", "purgekit_icon.ico")
-BITMAPS = {"setup_frame.bmp": (121, 262, 24), "purgekit_side.bmp": (121, 262, 24)}
+BITMAPS = {"setup_frame.bmp": (121, 262, 8), "purgekit_side.bmp": (121, 262, 24)}
 CLIP = "progress.avi"
 CLIP_FRAMES = 17
 CLIP_SIZE = (260, 40)

@@ -3,7 +3,7 @@
 
   setup_icon.ico      32 x 32, 16 colours with AND mask: a computer mouse
   purgekit_icon.ico   32 x 32, 16 colours: the same mouse with a removal badge
-  setup_frame.bmp     121 x 262, 24 bits: the wizard frame's left-hand picture
+  setup_frame.bmp     121 x 262, 8 bits:  the wizard frame's left-hand picture
   purgekit_side.bmp   121 x 262, 24 bits: the uninstaller dialog's side picture
   progress.avi        17 BI_RLE8 frames of 260 x 40 at 10 frames per second: a mouse
                       pulling a bar from left to right, for the animation control
@@ -404,6 +404,44 @@ def bmp24(rows):
             info_header(width, height, 24, check_assets.BI_RGB, len(pixels), 0) + bytes(pixels))
 
 
+def median_cut(colours, count):
+    """Up to count boxes of colours, each split at the median of its widest channel."""
+    boxes = [colours]
+    while len(boxes) < count:
+        widest = max(boxes, key=lambda box: max(max(c[i] for c in box) - min(c[i] for c in box)
+                                                for i in range(3)))
+        if len(widest) < 2:
+            break
+        channel = max(range(3), key=lambda i: max(c[i] for c in widest) - min(c[i] for c in widest))
+        widest.sort(key=lambda c: c[channel])
+        boxes.remove(widest)
+        half = len(widest) // 2
+        boxes += [widest[:half], widest[half:]]
+    return boxes
+
+
+def bmp8(rows):
+    """An uncompressed bottom-up 8-bit BMP with a median-cut palette: a third of bmp24's size."""
+    width, height = len(rows[0]), len(rows)
+    pixels_rgb = [tuple(int(round(c)) for c in colour) for row in rows for colour, _ in row]
+    boxes = median_cut(sorted(set(pixels_rgb)), 256)
+    index_of, palette = {}, bytearray()
+    for number, box in enumerate(boxes):
+        mean = [round(sum(c[i] for c in box) / len(box)) for i in range(3)]
+        palette += bytes((mean[2], mean[1], mean[0], 0))
+        for colour in box:
+            index_of[colour] = number
+    stride = (width + 3) // 4 * 4
+    pixels = bytearray()
+    for y in reversed(range(height)):
+        pixels += bytes(index_of[c] for c in pixels_rgb[y * width:(y + 1) * width])
+        pixels += bytes(stride - width)
+    offset = 14 + 40 + len(palette)
+    return (struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset) +
+            info_header(width, height, 8, check_assets.BI_RGB, len(pixels), len(boxes)) +
+            bytes(palette) + bytes(pixels))
+
+
 def ico16(rows):
     """A 32 x 32, 16-colour icon file; pixels covered less than half are transparent."""
     size = 32
@@ -568,7 +606,7 @@ def build_all():
     contents = {
         "setup_icon.ico": ico16(render(32, 32, icon_layers(False), 4)),
         "purgekit_icon.ico": ico16(render(32, 32, icon_layers(True), 4)),
-        "setup_frame.bmp": bmp24(setup_frame_rows()),
+        "setup_frame.bmp": bmp8(setup_frame_rows()),
         "purgekit_side.bmp": bmp24(purgekit_side_rows()),
         "progress.avi": avi([rle8(rows) for rows in frames], palette, width, height,
                             check_assets.CLIP_MICROSECONDS_PER_FRAME),
