@@ -218,7 +218,10 @@ TEST(PurgekitEndToEnd, FinishWithRestartLaterRemovesTheWholeProduct) {
         ASSERT_EQ(1u, run.NewTempCopies().size());
         EXPECT_EQ(1u, CleanupCopyProcesses().size());
 
+        DWORD next = GetTickCount();
         ASSERT_TRUE(RunToFinishedState(dialog));
+        printf("Next to the finished state (%u log records): %.2f s\n", 21u,
+               (GetTickCount() - next) / 1000.0);
         EXPECT_TRUE(utility->WaitForEnd(5000));
         EXPECT_EQ("Uninstall Complete", uidriver::Text(Item(dialog, IDC_HEADING)));
         EXPECT_EQ(BST_CHECKED, uidriver::CheckState(Item(dialog, IDC_RESTART_NOW)));
@@ -237,9 +240,12 @@ TEST(PurgekitEndToEnd, FinishWithRestartLaterRemovesTheWholeProduct) {
         uidriver::WaitUntil(
             [&] { return uidriver::CheckState(Item(dialog, IDC_RESTART_LATER)) == BST_CHECKED; });
         ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_FINISH)));
+        DWORD finish = GetTickCount();
         ASSERT_TRUE(run.WaitForEnd());
         EXPECT_EQ(0u, run.ExitCode());
         ASSERT_TRUE(WaitForCleanupCopies(60000));
+        printf("Finish to the end of the final cleanup: %.2f s\n",
+               (GetTickCount() - finish) / 1000.0);
 
         EXPECT_EQ("", run.SeamRecord());
         for (const std::string& item : product.Items())
@@ -409,4 +415,45 @@ TEST(PurgekitEndToEnd, AMissingLogStopsWithTheMessageAndNeverFinishes) {
     ASSERT_TRUE(uidriver::PressKey(dialog, VK_ESCAPE));
     ASSERT_TRUE(run.WaitForEnd());
     EXPECT_TRUE(run.NewTempCopies().empty());
+}
+
+TEST(PurgekitEndToEnd, WithoutItsStringsFileTheUninstallerEndsWithoutAWindow) {
+    CInstalledProduct product;
+    ASSERT_TRUE(DeleteFileA(product.File("uninst.un2").c_str()));
+    CUninstallRun run(product);
+
+    ASSERT_TRUE(run.WaitForEnd());
+    EXPECT_EQ(0u, run.ExitCode());
+    EXPECT_TRUE(run.NewTempCopies().empty());
+    for (const std::string& item : product.Items())
+        EXPECT_TRUE(Exists(item) || item == product.File("uninst.un2")) << item;
+}
+
+TEST(PurgekitEndToEnd, EscapeWhileTheHelperProgramRunsCancelsAfterTheRemoval) {
+    CInstalledProduct product;
+    ASSERT_TRUE(DeleteFileA(product.File("rmhelp32.dll").c_str()));
+    CTempFolder signal;
+    CEnvironmentGuard wait("RMHELP16_WAIT_FILE", signal.File("go"));
+    CUninstallRun run(product, "win2k");
+    HWND dialog = run.Dialog();
+    ASSERT_NE(nullptr, dialog);
+    ASSERT_TRUE(uidriver::Click(Item(dialog, IDC_NEXT)));
+    ASSERT_TRUE(uidriver::WaitUntil([&] {
+        return !RegKeyExists(HKEY_LOCAL_MACHINE, product.UninstallKey()) &&
+               uidriver::IsVisible(Item(dialog, IDC_REGISTRY_LABEL));
+    }));
+    EXPECT_TRUE(uidriver::WaitUntil([&] { return !run.HelperRecord().empty(); }));
+    EXPECT_FALSE(Visible(dialog, IDC_FINISH)) << "the helper program still runs";
+    EXPECT_TRUE(Exists(product.File("rmhelp16.exe")));
+
+    ASSERT_TRUE(uidriver::PressKey(dialog, VK_ESCAPE));
+    ASSERT_TRUE(run.WaitForEnd());
+    signal.Write("go", "");
+
+    EXPECT_EQ("Rmhelp16.CommandLine=\"" + product.File("RMHELP16.EXE") +
+                  "\" Example Input Devices\r\n",
+              run.HelperRecord());
+    EXPECT_TRUE(CleanupCopyProcesses().empty());
+    EXPECT_FALSE(RegValueExists(HKEY_LOCAL_MACHINE, kRunKey, "RERODUDEDARADU"));
+    EXPECT_TRUE(RegKeyExists(HKEY_LOCAL_MACHINE, kProductKey));
 }

@@ -199,3 +199,8 @@ std::string SystemIni() {
     GetWindowsDirectoryA(folder, MAX_PATH);
     return std::string(folder) + "\\system.ini";
 }
+
+bool RanAndPassed(const ChildResult& result) {
+    return result.finished && result.exitCode == 0 &&
+           result.output.find("[  PASSED  ] 1 test.") != std::string::npos;
+}

@@ -119,5 +119,9 @@ bool WriteRegDword(HKEY root, const std::string& key, const char* name, DWORD va
 std::string ReadRegText(HKEY root, const std::string& key, const char* name);
 bool RegValueExists(HKEY root, const std::string& key, const char* name);
 bool RegKeyExists(HKEY root, const std::string& key);
+// Whether a child run of one test of this program ran it and it passed (a filter that matches
+// nothing passes too, with no test run).
+bool RanAndPassed(const ChildResult& result);
+
 // The visible top-level windows of a process (titled or not).
 std::vector<HWND> WindowsOfProcess(DWORD processId);
