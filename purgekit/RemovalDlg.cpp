@@ -150,8 +150,9 @@ void CRemovalDlg::OnTimer(UINT_PTR id) {
     CDialog::OnTimer(id);
 }
 
+// Finish appears last, so that whoever sees it sees the whole finished state; it becomes the
+// default button, as Next and Cancel have gone.
 void CRemovalDlg::ShowFinished() {
-    ShowItem(IDC_FINISH, true);
     ShowItem(IDC_INSTRUCTION, false);
     ShowItem(IDC_PRODUCT_NAME, false);
     for (int label : kProgressLabels)
@@ -161,6 +162,9 @@ void CRemovalDlg::ShowFinished() {
     ShowItem(IDC_RESTART_LATER, true);
     m_restartNow.SetCheck(true);
     m_restartLater.SetCheck(false);
+    ShowItem(IDC_FINISH, true);
+    Send(DM_SETDEFID, IDC_FINISH);
+    FocusItem(IDC_FINISH);
 }
 
 void CRemovalDlg::RestoreWorkingDir() {

@@ -34,8 +34,8 @@ std::set<std::string> TempCopies() {
     return copies;
 }
 
-// Ids of the running processes whose program file name starts with "is-" and ends with ".tmp".
-std::vector<DWORD> CleanupCopyProcesses() {
+// Ids of the running processes whose program file name (without folder) satisfies match.
+std::vector<DWORD> ProcessesNamed(bool (*match)(const std::string& name)) {
     std::vector<DWORD> ids;
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32 entry = {};
@@ -46,12 +46,24 @@ std::vector<DWORD> CleanupCopyProcesses() {
         size_t slash = name.find_last_of('\\');
         if (slash != std::string::npos)
             name = name.substr(slash + 1);
-        if (name.size() > 7 && _strnicmp(name.c_str(), "is-", 3) == 0 &&
-            _stricmp(name.c_str() + name.size() - 4, ".tmp") == 0)
+        if (match(name))
             ids.push_back(entry.th32ProcessID);
     }
     CloseHandle(snapshot);
     return ids;
+}
+
+// The cleanup copies: "is-" ... ".tmp".
+std::vector<DWORD> CleanupCopyProcesses() {
+    return ProcessesNamed([](const std::string& name) {
+        return name.size() > 7 && _strnicmp(name.c_str(), "is-", 3) == 0 &&
+               _stricmp(name.c_str() + name.size() - 4, ".tmp") == 0;
+    });
+}
+
+std::vector<DWORD> HelperProgramProcesses() {
+    return ProcessesNamed(
+        [](const std::string& name) { return _stricmp(name.c_str(), "rmhelp16.exe") == 0; });
 }
 
 bool WaitForCleanupCopies(DWORD timeoutMs) {
@@ -449,6 +461,7 @@ TEST(PurgekitEndToEnd, EscapeWhileTheHelperProgramRunsCancelsAfterTheRemoval) {
     ASSERT_TRUE(uidriver::PressKey(dialog, VK_ESCAPE));
     ASSERT_TRUE(run.WaitForEnd());
     signal.Write("go", "");
+    EXPECT_TRUE(uidriver::WaitUntil([] { return HelperProgramProcesses().empty(); }));
 
     EXPECT_EQ("Rmhelp16.CommandLine=\"" + product.File("RMHELP16.EXE") +
                   "\" Example Input Devices\r\n",
