@@ -73,18 +73,12 @@ LRESULT CControl::DefaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 bool CControl::OnReflectedMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    switch (msg) {
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
+    if (IsCtlColorMessage(msg)) {
         HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wParam), msg);
         result = reinterpret_cast<LRESULT>(brush);
         return brush != nullptr;
     }
+    switch (msg) {
     case WM_DRAWITEM:
         result = TRUE;
         return OnDrawItem(reinterpret_cast<DRAWITEMSTRUCT*>(lParam));

@@ -196,15 +196,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND window, UINT msg, WPARAM wParam, LPARA
 }
 
 bool CDialog::ReturnsValueDirectly(UINT msg) {
+    if (IsCtlColorMessage(msg))
+        return true;
     switch (msg) {
     case WM_INITDIALOG:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
@@ -222,6 +217,14 @@ void CDialog::Detach() {
 }
 
 bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (IsCtlColorMessage(msg)) {
+        if (ReflectToControl(msg, wParam, lParam, result))
+            return true;
+        HBRUSH brush =
+            OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), msg);
+        result = reinterpret_cast<LRESULT>(brush);
+        return brush != nullptr;
+    }
     switch (msg) {
     case WM_INITDIALOG:
         result = OnInitDialog() ? TRUE : FALSE;
@@ -233,20 +236,6 @@ bool CDialog::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
             return true;
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
         return OnNotify((int)header->idFrom, header, result);
-    }
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        if (ReflectToControl(msg, wParam, lParam, result))
-            return true;
-        HBRUSH brush =
-            OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), msg);
-        result = reinterpret_cast<LRESULT>(brush);
-        return brush != nullptr;
     }
     case WM_DRAWITEM:
     case WM_MEASUREITEM:

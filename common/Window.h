@@ -30,6 +30,11 @@ class CWindow {
     // A filter may also change the message (e.g. the key code) and answer false to pass it on.
     virtual bool PreTranslateMessage(MSG* msg);
 
+    // Whether msg is one of the colour requests WM_CTLCOLORMSGBOX ... WM_CTLCOLORSTATIC, which
+    // a parent sends for each child it paints.
+    static bool IsCtlColorMessage(UINT msg) {
+        return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+    }
     // The framework object attached to a window of this process, or null for any other window.
     static CWindow* FromHandle(HWND window);
     // The next window of the pre-translate walk: the parent of a child window, the owner of a
