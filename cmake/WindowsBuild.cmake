@@ -57,6 +57,8 @@ collect_sources(PURGEKIT_SOURCES purgekit)
 if(PURGEKIT_SOURCES)
   add_library(purgekit_objs OBJECT ${PURGEKIT_SOURCES} ${PURGEKIT_LOGIC_SOURCES})
   target_link_libraries(purgekit_objs PUBLIC common newdev setupapi)
+  # The uninstaller reads no raw registry bytes; its sources do not even see that operation.
+  target_compile_definitions(purgekit_objs PRIVATE REGISTRY_NO_BYTES)
   file(GLOB PURGEKIT_RC CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/purgekit/*.rc)
   add_executable(purgekit WIN32 $<TARGET_OBJECTS:purgekit_objs> $<TARGET_OBJECTS:runtime_lite> ${PURGEKIT_RC})
   target_link_libraries(purgekit PRIVATE purgekit_objs)
