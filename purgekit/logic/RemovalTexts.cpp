@@ -1,6 +1,6 @@
 // Parsing "uninst.un2": one key=value entry per line, in the system's ANSI code page, unconverted.
 #include "purgekit/logic/RemovalTexts.h"
-#include <stdlib.h>
+#include "common/logic/HeapText.h"
 #include <string.h>
 
 namespace {
@@ -8,15 +8,6 @@ const char* const kKeyNames[RS_COUNT] = {
     "P1T", "P1",  "P2",  "P3",        "P4",      "P5",       "P6",
     "P2T", "P22", "P23", "FINISHBTN", "NEXTBTN", "ABORTBTN",
 };
-
-char* CopyOf(const char* text, size_t length) {
-    char* copy = static_cast<char*>(malloc(length + 1));
-    if (copy) {
-        memcpy(copy, text, length);
-        copy[length] = '\0';
-    }
-    return copy;
-}
 
 // The "=" byte never occurs as the second byte of a double-byte character in the East Asian
 // code pages, so the first "=" byte is the first "=" character.
@@ -26,8 +17,8 @@ void StoreLine(RemovalStrings& strings, const char* line, size_t length) {
     if (!equals || !FindRemovalKey(line, static_cast<size_t>(equals - line), &key))
         return;
     const char* value = equals + 1;
-    free(strings.text[key]);
-    strings.text[key] = CopyOf(value, length - static_cast<size_t>(value - line));
+    FreeText(strings.text[key]);
+    strings.text[key] = NewText(value, length - static_cast<size_t>(value - line));
 }
 } // namespace
 
@@ -61,10 +52,8 @@ void ParseRemovalStrings(RemovalStrings& strings, const char* data, size_t size)
 }
 
 void FreeRemovalTexts(RemovalStrings& strings) {
-    for (char*& text : strings.text) {
-        free(text);
-        text = nullptr;
-    }
+    for (char*& text : strings.text)
+        FreeText(text);
 }
 
 const char* RemovalText(const RemovalStrings& strings, RemovalKey key) {

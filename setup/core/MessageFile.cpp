@@ -1,7 +1,7 @@
 // The language message file "is-00001\setuplan.<code>" of the medium and the texts read from it.
 #include "setup/core/MessageFile.h"
 #include "setup/core/SetupState.h"
-#include "setup/core/logic/HeapText.h"
+#include "common/logic/HeapText.h"
 #include "setup/core/logic/MessageKeys.h"
 #include <windows.h>
 

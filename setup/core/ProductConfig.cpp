@@ -2,7 +2,7 @@
 #include "setup/core/ProductConfig.h"
 #include "common/Registry.h"
 #include "setup/core/SetupState.h"
-#include "setup/core/logic/HeapText.h"
+#include "common/logic/HeapText.h"
 #include <windows.h>
 
 namespace {

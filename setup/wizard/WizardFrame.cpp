@@ -1,7 +1,7 @@
 // The wizard frame and its navigation between the pages.
 #include "setup/wizard/WizardFrame.h"
 #include "setup/core/SetupState.h"
-#include "setup/core/logic/HeapText.h"
+#include "common/logic/HeapText.h"
 #include "setup/resources/resource.h"
 #include "setup/wizard/BackgroundDialog.h"
 #include "setup/wizard/DestinationPage.h"

@@ -1,5 +1,5 @@
 // Key names of the message file, buffer sizes, the product placeholder and heap texts.
-#include "setup/core/logic/HeapText.h"
+#include "common/logic/HeapText.h"
 #include "setup/core/logic/MessageKeys.h"
 #include <gtest/gtest.h>
 #include <set>

@@ -1,5 +1,5 @@
 // Texts kept in heap blocks of exactly their length plus the terminator.
-#include "setup/core/logic/HeapText.h"
+#include "common/logic/HeapText.h"
 #include <stdlib.h>
 #include <string.h>
 
