@@ -152,8 +152,10 @@ int Uninstall() {
     printf("uninstaller %s; installation folder %s %s\n",
            driven ? "driven to Finish" : "NOT driven", folder.c_str(),
            removed ? "removed" : "still present");
-    printf("product key %s\n", ReadInstallFolder().empty() ? "removed" : "still present");
-    return driven && removed ? 0 : 1;
+    // The cleanup copy removes the product's registry key after the folder.
+    bool keyRemoved = uidriver::WaitUntil([] { return ReadInstallFolder().empty(); }, 30000);
+    printf("product key %s\n", keyRemoved ? "removed" : "still present");
+    return driven && removed && keyRemoved ? 0 : 1;
 }
 
 } // namespace
