@@ -1,11 +1,13 @@
-// Stand-in support (the maker's helpers are outside the system): record file and instructions.
+// Stand-in support (the maker's setup and uninstall helpers are outside the system): record file
+// and instructions.
 #include "HelperRecord.h"
 #include <stdlib.h>
 #include <string.h>
 
-void RecordLine(const char* helper, const char* field, const char* value) {
+void RecordLine(const char* recordVariable, const char* helper, const char* field,
+                const char* value) {
     char path[MAX_PATH];
-    DWORD length = GetEnvironmentVariableA("SETUP_HELPER_RECORD", path, MAX_PATH);
+    DWORD length = GetEnvironmentVariableA(recordVariable, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH)
         return;
     HANDLE file = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,

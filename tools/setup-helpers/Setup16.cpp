@@ -23,7 +23,7 @@ void SetRebootFlags(long value) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    RecordLine("Setup16", "CommandLine", GetCommandLineA());
+    RecordLine(kSetupHelperRecord, "Setup16", "CommandLine", GetCommandLineA());
     long rebootFlags = 0;
     if (InstructionNumber("SETUP_HELPER_REBOOTFLAGS", rebootFlags))
         SetRebootFlags(rebootFlags);

@@ -9,13 +9,13 @@ extern "C" int WINAPI Setup(HWND mainWindow, const char* folder, int32_t* restar
     char number[32];
     snprintf(number, sizeof number, "%llu",
              static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(mainWindow)));
-    RecordLine("Setup32", "Window", number);
-    RecordLine("Setup32", "Folder", folder ? folder : "(null)");
+    RecordLine(kSetupHelperRecord, "Setup32", "Window", number);
+    RecordLine(kSetupHelperRecord, "Setup32", "Folder", folder ? folder : "(null)");
     snprintf(number, sizeof number, "%llx",
              static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(restartFlag)));
-    RecordLine("Setup32", "FlagAddress", number);
+    RecordLine(kSetupHelperRecord, "Setup32", "FlagAddress", number);
     snprintf(number, sizeof number, "%ld", restartFlag ? static_cast<long>(*restartFlag) : 0L);
-    RecordLine("Setup32", "FlagValue", number);
+    RecordLine(kSetupHelperRecord, "Setup32", "FlagValue", number);
     long value = 0;
     if (restartFlag && InstructionNumber("SETUP_HELPER_RESTARTFLAG", value))
         *restartFlag = static_cast<int32_t>(value);
