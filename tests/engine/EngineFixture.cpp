@@ -171,16 +171,6 @@ bool DeleteRegValue(HKEY root, const std::string& key, const std::string& name) 
     return deleted;
 }
 
-bool FileExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-bool FolderExists(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::vector<std::string> ReadLines(const std::string& path) {
     std::string text = ReadFileText(path);
     std::vector<std::string> lines;
@@ -232,8 +222,9 @@ bool CopyFolderTree(const std::string& source, const std::string& target) {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             whole = CopyFolderTree(source + "\\" + name, target + "\\" + name) && whole;
         else
-            whole = CopyFileA((source + "\\" + name).c_str(), (target + "\\" + name).c_str(),
-                              FALSE) && whole;
+            whole =
+                CopyFileA((source + "\\" + name).c_str(), (target + "\\" + name).c_str(), FALSE) &&
+                whole;
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return whole;

@@ -62,8 +62,6 @@ bool WriteRegString(HKEY root, const std::string& key, const std::string& name,
 bool WriteRegDword(HKEY root, const std::string& key, const std::string& name, DWORD value);
 bool DeleteRegValue(HKEY root, const std::string& key, const std::string& name);
 
-bool FileExists(const std::string& path);
-bool FolderExists(const std::string& path);
 // The lines of a text file, without their line ends.
 std::vector<std::string> ReadLines(const std::string& path);
 

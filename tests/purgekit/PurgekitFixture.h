@@ -110,8 +110,6 @@ typedef std::vector<std::pair<uint8_t, std::string>> LogRecords;
 // The bytes of an install log: each record its type byte, its text and a zero byte.
 std::string LogBytes(const LogRecords& records);
 
-bool FileExists(const std::string& path);
-bool FolderExists(const std::string& path);
 // Writes a text value (creating the key) under root; false on failure.
 bool WriteRegText(HKEY root, const std::string& key, const char* name, const std::string& value);
 bool WriteRegDword(HKEY root, const std::string& key, const char* name, DWORD value);

@@ -27,3 +27,6 @@ class CTempFolder {
 bool DeleteFolderTree(const std::string& path);
 // Reads a whole file; empty when it cannot be read.
 std::string ReadFileText(const std::string& path);
+// Whether path names an existing file, or an existing folder.
+bool FileExists(const std::string& path);
+bool FolderExists(const std::string& path);
